@@ -9,15 +9,17 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # open data the stores are built from, fonts, and Xvfb for the offscreen tests.
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-webengine-dev qt6-multimedia-dev libqt6svg6-dev
+  qt6-base-dev qt6-webengine-dev qt6-multimedia-dev qt6-svg-dev
   libsqlcipher-dev libssl-dev libsqlite3-0
   libespeak-ng-dev espeak-ng-data
   libopencc-dev opencc nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   unicode-data rime-data-wubi rime-data-terra-pinyin
   fonts-noto-cjk fonts-arphic-uming fonts-arphic-ukai
-  nodejs npm xvfb xauth openbox
+  xvfb xauth openbox
 )
+# npm reads the data packages; a machine that has Node.js already keeps its own.
+command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)
 if [ -f "$top/scripts/packages.extra" ]; then
   mapfile -t -O "${#packages[@]}" packages < <(grep -v '^#' "$top/scripts/packages.extra" | grep .)
 fi
