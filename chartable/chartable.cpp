@@ -11,8 +11,10 @@ static void initChartableResources()
     Q_INIT_RESOURCE(chartable);
 }
 
-namespace cx::chartable {
-namespace {
+namespace cx::chartable
+{
+namespace
+{
 
 constexpr std::string_view kSeparators[4] = {"\xA2\xD9", "\xA2\xDA", "\xA2\xDB", "\xA2\xDC"}; // ① ② ③ ④
 constexpr std::size_t kLeadBytes = 0x80;
@@ -110,7 +112,8 @@ CharCodeTable CharCodeTable::fromBytes(std::string_view bytes)
         for (std::string_view key : {text::trimmed(part(line, 0, 2)), text::trimmed(part(line, 2, 2))}) {
             if (key.size() != 2 || !text::isLeadByte(static_cast<unsigned char>(key[0])))
                 continue; // no lookup key (always a lead byte and one more) can equal it
-            auto &slot = t.firstLine_[keyIndex(static_cast<unsigned char>(key[0]), static_cast<unsigned char>(key[1]))];
+            auto &slot = t.firstLine_[keyIndex(static_cast<unsigned char>(key[0]),
+                                               static_cast<unsigned char>(key[1]))];
             if (slot == kNoLine)
                 slot = i;
         }
@@ -120,8 +123,8 @@ CharCodeTable CharCodeTable::fromBytes(std::string_view bytes)
     t.fields_.resize(t.lines_.size() + 1);
     for (std::size_t i = 0; i < t.fields_.size(); ++i) {
         const std::string_view line = i < t.lines_.size() ? std::string_view(t.lines_[i])
-                                      : t.lines_.empty()   ? std::string_view()
-                                                           : std::string_view(t.lines_.back());
+                                      : t.lines_.empty()  ? std::string_view()
+                                                          : std::string_view(t.lines_.back());
         for (int f = 0; f < 4; ++f)
             t.fields_[i][f] = extractField(line, static_cast<CodeField>(f + 1));
     }
@@ -161,7 +164,8 @@ std::string LookupCharField(const CharCodeTable &table, std::string_view key, Co
 
 std::string ConvertText(const CharCodeTable &table, std::string_view gbk, CodeField field)
 {
-    return convert(gbk, [&](unsigned char lead, unsigned char trail) { return table.lookup(lead, trail, field); });
+    return convert(gbk,
+                   [&](unsigned char lead, unsigned char trail) { return table.lookup(lead, trail, field); });
 }
 
 std::string ConvertText(std::string_view gbk, CodeField field)

@@ -14,7 +14,8 @@
 #include <string_view>
 #include <vector>
 
-namespace cx::chartable {
+namespace cx::chartable
+{
 
 // Which field of a line to extract. Values outside 1..4 are allowed and
 // extract nothing: every double-byte character then yields a single blank.
@@ -24,7 +25,8 @@ enum class CodeField : int { Pinyin = 1, Wubi = 2, PinyinInitial = 3, WubiInitia
 // Besides the lines it holds, for every two-byte key, the result of the
 // first-match walk, so a lookup costs one array access; the results are
 // exactly those of LookupCharField over lines().
-class CharCodeTable {
+class CharCodeTable
+{
 public:
     CharCodeTable() = default;
 

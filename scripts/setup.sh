@@ -14,7 +14,7 @@ packages=(
   libespeak-ng-dev espeak-ng-data
   libopencc-dev opencc nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  unicode-data rime-data-wubi rime-data-terra-pinyin
+  unicode-data rime-data-wubi rime-data-terra-pinyin bzip2
   fonts-noto-cjk fonts-arphic-uming fonts-arphic-ukai
   xvfb xauth openbox
 )

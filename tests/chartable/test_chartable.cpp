@@ -11,12 +11,22 @@
 using namespace cx::chartable;
 using cx::text::Gbk;
 
-namespace {
+namespace
+{
 
-Gbk g(const char *utf8) { return cx::text::utf8ToGbk(utf8); }
-std::string u8(std::string_view gbk) { return cx::text::gbkToUtf8(gbk); }
+Gbk g(const char *utf8)
+{
+    return cx::text::utf8ToGbk(utf8);
+}
+std::string u8(std::string_view gbk)
+{
+    return cx::text::gbkToUtf8(gbk);
+}
 
-const CharCodeTable &table() { return CharCodeTable::embedded(); }
+const CharCodeTable &table()
+{
+    return CharCodeTable::embedded();
+}
 
 // The committed table file, read the way the embedded copy is.
 QByteArray tableFile()
@@ -47,22 +57,22 @@ TEST(ConvertText, WorkedExamplesAndEdgeCases)
         {" abc ", "abc", "abc", "abc", "abc"},
         {"\t\x01 a b\r\n", "a b", "a b", "a b", "a b"},
         {g("汉语 拼音"), "HAN YU  PIN YIN", "IC YGK  RUA UJF", "H Y  P Y", "I Y  R U"},
-        {g("中龘国"), "ZHONG  GUO", "K  L", "Z  G", "K  L"},       // 龘 is not in the table
+        {g("中龘国"), "ZHONG  GUO", "K  L", "Z  G", "K  L"}, // 龘 is not in the table
         {g("龘"), "", "", "", ""},
-        {g("中") + "\xB9", "ZHONG", "K", "Z", "K"},                // lone final lead byte
-        {"\xB9\x20\x61", "a", "a", "a", "a"},                      // the lead byte takes the blank
-        {"\xA1\x61\x62", "b", "b", "b", "b"},                      // ... or an ASCII letter
-        {"\xB9\x61\x62", "JIAN b", "TMQB b", "J b", "T b"},      // B9 61 is 筧, traditional form of 笕
-        {g("音乐"), "YIN LE", "UJF QI", "Y L", "U Q"},             // first reading wins
-        {g("於"), "YU", "GF", "Y", "G"},                           // found as traditional form of 于
-        {g("沈"), "CHEN", "IPM", "C", "I"},                        // ... of 沉
-        {g("（"), "(", "(", "(", "("},                             // the ASCII-carrying line is first
+        {g("中") + "\xB9", "ZHONG", "K", "Z", "K"},         // lone final lead byte
+        {"\xB9\x20\x61", "a", "a", "a", "a"},               // the lead byte takes the blank
+        {"\xA1\x61\x62", "b", "b", "b", "b"},               // ... or an ASCII letter
+        {"\xB9\x61\x62", "JIAN b", "TMQB b", "J b", "T b"}, // B9 61 is 筧, traditional form of 笕
+        {g("音乐"), "YIN LE", "UJF QI", "Y L", "U Q"},      // first reading wins
+        {g("於"), "YU", "GF", "Y", "G"},                    // found as traditional form of 于
+        {g("沈"), "CHEN", "IPM", "C", "I"},                 // ... of 沉
+        {g("（"), "(", "(", "(", "("},                      // the ASCII-carrying line is first
         {g("。"), "。", "。", "。", "。"},
         {g("·"), "·", "·", "·", ""},
-        {g("邰"), "TAI", "CKB", "T", "C"},                         // DB A2: A2 DB straddles two characters
-        {g("堍"), "TU", "FQK", "T", "F"},                          // DC A2
-        {g("佗"), "TUO", "WPX", "T", "W"},                         // D9 A2
-        {g("ａｂ"), "", "", "", ""},                               // full-width lower case: not held
+        {g("邰"), "TAI", "CKB", "T", "C"}, // DB A2: A2 DB straddles two characters
+        {g("堍"), "TU", "FQK", "T", "F"},  // DC A2
+        {g("佗"), "TUO", "WPX", "T", "W"}, // D9 A2
+        {g("ａｂ"), "", "", "", ""},       // full-width lower case: not held
         {g("aａb"), "a b", "a b", "a b", "a b"},
     };
     for (const Case &c : cases) {
@@ -117,13 +127,12 @@ TEST(CharCodeTable, SplitsAtEveryKindOfLineEndAndStopsAtZero)
 TEST(CharCodeTable, IndexAgreesWithPlainWalkOnOddLines)
 {
     const std::string s1 = "\xA2\xD9", s2 = "\xA2\xDA", s3 = "\xA2\xDB", s4 = "\xA2\xDC";
-    const std::string bytes = "\xB0\xA1\xB0\xA2" + s1 + "A" + s2 + "B" + s3 + "C" + s4 + "D\r\n" // 啊 with 阿 as traditional
-                              + " \xB0\xA2\xB0\xA3" + s1 + "X" + s2 + "Y\r\n"                  // shifted, no ③ ④
-                              + "\xB0\xA3 " + s2 + "Q" + s1 + "P" + s3 + "R" + s4 + "\r\n"     // ② before ①
-                              + "\xB0\xA4\x10\x10" + s1 + " M " + s1 + "N" + s2 + "  " + s3 + s4 + "Z Z\r\n"
-                              + "\xB0\xA5" + s1 + "E" + s2 + "F\r\n"
-                              + "\xB0\r\n"
-                              + "  " + s1 + " " + s2 + " " + s3 + " " + s4 + " \r\n";
+    const std::string bytes =
+        "\xB0\xA1\xB0\xA2" + s1 + "A" + s2 + "B" + s3 + "C" + s4 + "D\r\n" // 啊 with 阿 as traditional
+        + " \xB0\xA2\xB0\xA3" + s1 + "X" + s2 + "Y\r\n"                    // shifted, no ③ ④
+        + "\xB0\xA3 " + s2 + "Q" + s1 + "P" + s3 + "R" + s4 + "\r\n"       // ② before ①
+        + "\xB0\xA4\x10\x10" + s1 + " M " + s1 + "N" + s2 + "  " + s3 + s4 + "Z Z\r\n" + "\xB0\xA5" + s1 +
+        "E" + s2 + "F\r\n" + "\xB0\r\n" + "  " + s1 + " " + s2 + " " + s3 + " " + s4 + " \r\n";
     const CharCodeTable t = CharCodeTable::fromBytes(bytes);
     ASSERT_EQ(t.lines().size(), 7u);
     for (int lead : {0xA2, 0xB0, 0xB1})
@@ -133,16 +142,16 @@ TEST(CharCodeTable, IndexAgreesWithPlainWalkOnOddLines)
                 EXPECT_EQ(t.lookup(lead, trail, CodeField(f)), LookupCharField(t, {key, 2}, CodeField(f)))
                     << lead << " " << trail << " " << f;
             }
-    EXPECT_EQ(LookupCharField(t, "\xB0\xA2", CodeField::Pinyin), "A ");      // the earlier line's traditional form
-    EXPECT_EQ(LookupCharField(t, "\xA2\xB0", CodeField::Pinyin), "X ");      // bytes 3-4 of the shifted line
-    EXPECT_EQ(LookupCharField(t, "\xA2\xB0", CodeField::Wubi), "Y ");        // no ③: up to the line end
-    EXPECT_EQ(LookupCharField(t, "\xB0\xA3", CodeField::Pinyin), " ");       // ② before ①
+    EXPECT_EQ(LookupCharField(t, "\xB0\xA2", CodeField::Pinyin), "A "); // the earlier line's traditional form
+    EXPECT_EQ(LookupCharField(t, "\xA2\xB0", CodeField::Pinyin), "X "); // bytes 3-4 of the shifted line
+    EXPECT_EQ(LookupCharField(t, "\xA2\xB0", CodeField::Wubi), "Y ");   // no ③: up to the line end
+    EXPECT_EQ(LookupCharField(t, "\xB0\xA3", CodeField::Pinyin), " ");  // ② before ①
     EXPECT_EQ(LookupCharField(t, "\xB0\xA3", CodeField::Wubi), "Q\xA2\xD9P ");
     EXPECT_EQ(LookupCharField(t, "\xB0\xA4", CodeField::WubiInitial), "Z Z ");
     EXPECT_EQ(LookupCharField(t, "\xB0\xA4", CodeField::Pinyin), "M \xA2\xD9N ");
     EXPECT_EQ(LookupCharField(t, "\xB0\xA4", CodeField::Wubi), " ");
     EXPECT_EQ(LookupCharField(t, "\xB0\xA5", CodeField::Wubi), "F ");
-    EXPECT_EQ(LookupCharField(t, "\xB0\xA6", CodeField::Wubi), " ");         // not found: the blank last line
+    EXPECT_EQ(LookupCharField(t, "\xB0\xA6", CodeField::Wubi), " "); // not found: the blank last line
 }
 
 // The index against the plain first-match walk on every character that
@@ -157,7 +166,8 @@ TEST(CharCodeTable, IndexAgreesWithPlainWalkOnEveryTableCharacter)
     ASSERT_GT(keys.size(), 6763u);
     for (const std::string &key : keys)
         for (int f = 1; f <= 4; ++f)
-            ASSERT_EQ(table().lookup(key[0], key[1], CodeField(f)), LookupCharField(table(), key, CodeField(f)))
+            ASSERT_EQ(table().lookup(key[0], key[1], CodeField(f)),
+                      LookupCharField(table(), key, CodeField(f)))
                 << u8(key) << " field " << f;
 }
 
@@ -183,7 +193,8 @@ TEST(CharCodeTable, IndexAgreesWithPlainWalkOnRandomBytes)
 TEST(CodeTable, EmbeddedTableIsTheCommittedFile)
 {
     const QByteArray file = tableFile();
-    EXPECT_EQ(table().lines(), CharCodeTable::fromBytes({file.constData(), std::size_t(file.size())}).lines());
+    EXPECT_EQ(table().lines(),
+              CharCodeTable::fromBytes({file.constData(), std::size_t(file.size())}).lines());
 }
 
 TEST(CodeTable, TellingRowsStandInOrder)
@@ -220,7 +231,8 @@ TEST(CodeTable, LinesFollowTheConventions)
     EXPECT_EQ(file.count("\r\n"), file.count('\n'));
     EXPECT_EQ(file.count("\r\n"), file.count('\r'));
 
-    static const QRegularExpression pinyin(QStringLiteral("^[A-Z]{1,6}$")), wubi(QStringLiteral("^[A-Y]{1,4}$"));
+    static const QRegularExpression pinyin(QStringLiteral("^[A-Z]{1,6}$")),
+        wubi(QStringLiteral("^[A-Y]{1,4}$"));
     const auto &lines = table().lines();
     std::set<std::string> hanzi;
     std::string previous;

@@ -20,7 +20,8 @@
 #include <map>
 #include <stdexcept>
 
-namespace {
+namespace
+{
 
 const QString kSep[4] = {QStringLiteral("①"), QStringLiteral("②"), QStringLiteral("③"), QStringLiteral("④")};
 

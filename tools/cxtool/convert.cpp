@@ -8,7 +8,8 @@
 #include <QFile>
 #include <stdexcept>
 
-namespace {
+namespace
+{
 
 int convert(const QStringList &args)
 {
@@ -32,7 +33,8 @@ int convert(const QStringList &args)
         return 2;
     }
     const cx::text::Gbk gbk = cx::text::toGbk(rest[1]);
-    const std::string codes = cx::chartable::ConvertText(*table, gbk, static_cast<cx::chartable::CodeField>(field));
+    const std::string codes =
+        cx::chartable::ConvertText(*table, gbk, static_cast<cx::chartable::CodeField>(field));
     cxtool::out(cx::text::fromGbk(codes));
     return 0;
 }
