@@ -14,6 +14,7 @@
 #include <QHash>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <opencc/SimpleConverter.hpp>
 
 #include <algorithm>
@@ -265,10 +266,11 @@ int makeCodeTable(const QStringList &argv)
             throw std::runtime_error("not GBK: " + l.toStdString());
         bytes += "\r\n";
     }
-    QFile f(out);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+    // Written aside and renamed, so a failed run leaves the old table whole.
+    QSaveFile f(out);
+    if (!f.open(QIODevice::WriteOnly) ||
         f.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()) ||
-        !f.flush())
+        !f.commit())
         throw std::runtime_error("cannot write " + out.toStdString());
 
     cxtool::out(QStringLiteral("%1: %2 lines, %3 bytes").arg(out).arg(all.size()).arg(bytes.size()));
