@@ -15,7 +15,7 @@ packages=(
   libopencc-dev opencc nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   unicode-data rime-data-wubi rime-data-terra-pinyin bzip2
-  fonts-noto-cjk fonts-arphic-uming fonts-arphic-ukai
+  fonts-noto-cjk fonts-arphic-uming fonts-arphic-ukai fonts-crosextra-carlito
   xvfb xauth openbox
 )
 # npm reads the data packages; a machine that has Node.js already keeps its own.
