@@ -43,3 +43,8 @@ fi
 
 cmake -S "$top" -B "$top/build" -G Ninja ${CX_CMAKE_ARGS:-} >/dev/null
 cmake --build "$top/build"
+
+# The skins are drawn by the build; the program looks for them in skin/ of
+# the folder it runs from (the top of the tree, for run.sh).
+mkdir -p "$top/skin"
+cp "$top"/build/skin/skin?.skn "$top/skin/"

@@ -85,8 +85,10 @@ QPalette readPalette(const SkinDescription &d, const QPalette &base)
     p.setColor(QPalette::ToolTipText, text);
     p.setColor(QPalette::PlaceholderText, shadow);
     p.setColor(QPalette::Link, highlight);
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        p.setColor(QPalette::Disabled, role, shadow);
+    // Disabled text halfway to its background stays legible on dark skins too.
+    p.setColor(QPalette::Disabled, QPalette::WindowText, mixed(windowText, form));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, mixed(buttonText, face));
+    p.setColor(QPalette::Disabled, QPalette::Text, mixed(text, window));
     p.setColor(QPalette::Disabled, QPalette::Base, form);
     return p;
 }
