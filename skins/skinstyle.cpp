@@ -266,6 +266,7 @@ void SkinStyle::drawPrimitive(PrimitiveElement pe, const QStyleOption *opt, QPai
             return; // the background bitmap carries the border
         break;
     case PE_PanelMenuBar:
+    case PE_PanelToolBar:
         if (t.has(SkinTheme::MenuBar)) {
             drawPiece(p, opt->rect, t.piece(SkinTheme::MenuBar), 0);
             return;
@@ -360,6 +361,7 @@ void SkinStyle::drawControl(ControlElement ce, const QStyleOption *opt, QPainter
             return;
         break;
     case CE_MenuBarEmptyArea:
+    case CE_ToolBar:
         if (t.has(SkinTheme::MenuBar)) {
             drawPiece(p, opt->rect, t.piece(SkinTheme::MenuBar), 0);
             return;

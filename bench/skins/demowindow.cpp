@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
+#include <QToolBar>
 
 QMainWindow *makeSkinDemoWindow(const QString &title)
 {
@@ -29,6 +30,9 @@ QMainWindow *makeSkinDemoWindow(const QString &title)
     for (const char *name : {"春暖花开", "骄阳似火", "秋高气爽", "银装素裏", "蓝色妖姬"})
         skins->addAction(QString::fromUtf8(name));
     w->menuBar()->addMenu(QStringLiteral("帮助(&H)"));
+    QToolBar *tools = w->addToolBar(QStringLiteral("工具"));
+    for (const char *name : {"汉字字典", "词语词典", "成语词典", "界面"})
+        tools->addAction(QString::fromUtf8(name));
 
     auto *central = new QWidget;
     auto *grid = new QGridLayout(central);
