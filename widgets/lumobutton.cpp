@@ -624,15 +624,19 @@ void TLumoButton::setParentColor(bool value)
 void TLumoButton::drawNow(DrawState state)
 {
     compose(state);
-    m_blitOnly = true;
+    if (!isVisible())
+        return;
+    // Qt may deliver the paint later (a window holding a web view does); that
+    // paint still shows this drawing.
+    m_blitPending = true;
     repaint();
-    m_blitOnly = false;
 }
 
 void TLumoButton::paintEvent(QPaintEvent *)
 {
-    if (!m_blitOnly)
+    if (!m_blitPending || m_bitmap.size() != size())
         compose(DrawState::Normal);
+    m_blitPending = false;
     QPainter painter(this);
     painter.drawImage(0, 0, m_bitmap);
 }

@@ -247,7 +247,7 @@ private:
     bool m_pressed = false; // a left press on the button that may still click
     bool m_focused = false;
     bool m_activeDefault = false;
-    bool m_blitOnly = false;
+    bool m_blitPending = false; // the next paint shows the last state drawing
     QPointer<QWidget> m_watchedWindow;
 };
 

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
+#include <QScreen>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -299,20 +300,29 @@ TEST(LumoButton, ToolbarButtonNormalHotPressed)
     EXPECT_EQ(glyphDuringClick, Ltrb(17, 6, 48, 38));
 }
 
-TEST(LumoButton, PointerLeavingWhileHeld)
+// Event sequences after the pointer entered: p press, m move, r release,
+// d the second press of a double click, l Qt's leave; each at a point.
+TEST(LumoButton, ClickSequences)
 {
+    enum class Look { Normal, Hot };
     struct Case {
         const char *what;
-        std::vector<QPoint> moves;
-        QPoint release;
+        std::vector<std::pair<char, QPoint>> events;
         int clicks;
-        QRect work;
+        Look look;
     };
+    const QPoint in(30, 30), out(80, 30), below(30, 90);
     const Case cases[] = {
-        {"press, move out, release outside", {{30, 30}, {80, 30}}, {80, 30}, 0, Ltrb(0, 0, 64, 60)},
-        {"press, release outside without a move", {}, {30, 90}, 0, Ltrb(0, 0, 64, 60)},
-        {"press, move out and back, release inside", {{80, 30}, {30, 30}}, {30, 30}, 1,
-         Ltrb(1, 1, 63, 59)},
+        {"press, move out, release outside", {{'p', in}, {'m', out}, {'r', out}, {'l', in}}, 0,
+         Look::Normal},
+        {"press, release outside without a move", {{'p', in}, {'r', below}, {'l', in}}, 0,
+         Look::Normal},
+        {"press, move out and back, release inside", {{'p', in}, {'m', out}, {'m', in}, {'r', in}},
+         1, Look::Hot},
+        {"moving out and back while held shows hot", {{'p', in}, {'m', out}, {'m', in}}, 0,
+         Look::Hot},
+        {"double click: one click on each release of the first press and the second press",
+         {{'p', in}, {'r', in}, {'d', in}, {'r', in}}, 2, Look::Hot},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
@@ -320,18 +330,70 @@ TEST(LumoButton, PointerLeavingWhileHeld)
         TLumoButton &b = *tb.button;
         QSignalSpy clicks(&b, &TLumoButton::clicked);
         Enter(b);
-        Mouse(b, QEvent::MouseButtonPress, {30, 30});
-        for (QPoint p : c.moves)
-            Mouse(b, QEvent::MouseMove, p);
-        Mouse(b, QEvent::MouseButtonRelease, c.release);
-        Leave(b); // Qt's late leave after the release outside changes nothing
-        EXPECT_EQ(clicks.count(), c.clicks);
-        if (c.clicks == 0) {
-            EXPECT_EQ(b.workRect(), c.work);
-            EXPECT_EQ(b.glyphRect(), Ltrb(16, 5, 47, 37));
-            EXPECT_EQ(At(b.surface(), {0, 0}), kBrush);
-            EXPECT_EQ(At(b.surface(), {17, 6}), kInk); // the normal glyph
+        for (const auto &[kind, at] : c.events) {
+            switch (kind) {
+            case 'p': Mouse(b, QEvent::MouseButtonPress, at); break;
+            case 'm': Mouse(b, QEvent::MouseMove, at); break;
+            case 'r': Mouse(b, QEvent::MouseButtonRelease, at); break;
+            case 'd': Mouse(b, QEvent::MouseButtonDblClick, at); break;
+            case 'l': Leave(b); break;
+            }
         }
+        EXPECT_EQ(clicks.count(), c.clicks);
+        const QImage &img = b.surface();
+        switch (c.look) {
+        case Look::Normal:
+            EXPECT_EQ(b.workRect(), Ltrb(0, 0, 64, 60));
+            EXPECT_EQ(b.glyphRect(), Ltrb(16, 5, 47, 37));
+            EXPECT_EQ(At(img, {0, 0}), kBrush);
+            EXPECT_EQ(At(img, {17, 6}), kInk); // the normal glyph
+            break;
+        case Look::Hot:
+            EXPECT_EQ(b.glyphRect(), Ltrb(16, 5, 47, 37));
+            EXPECT_EQ(At(img, {0, 0}), kLight);
+            EXPECT_EQ(At(img, {17, 6}), kHotInk);
+            break;
+        }
+    }
+}
+
+// The popup menu opens below the button on a press, which then shows the
+// Normal look; the menu takes the release, so nothing clicks.
+TEST(LumoButton, PopupMenuOnPress)
+{
+    QWidget window;
+    window.setGeometry(100, 100, 300, 200);
+    auto *b = new TLumoButton(&window);
+    SetPalette(*b);
+    b->setColor(kBrush);
+    b->move(40, 30);
+    QMenu menu;
+    menu.addAction(QStringLiteral("one"));
+    menu.addAction(QStringLiteral("two"));
+    b->setPopupMenu(&menu);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QPoint openedAt;
+    QColor cornerWhileOpen;
+    QTimer::singleShot(0, &menu, [&] {
+        openedAt = menu.pos();
+        cornerWhileOpen = At(b->surface(), {0, 0});
+        menu.close();
+    });
+    QSignalSpy clicks(b, &TLumoButton::clicked);
+    Enter(*b);
+    Mouse(*b, QEvent::MouseButtonPress, {5, 5});
+    const QPoint corner = b->mapToGlobal(QPoint(0, 0));
+    EXPECT_EQ(openedAt, QPoint(corner.x() - 1, corner.y() + b->height()));
+    EXPECT_EQ(cornerWhileOpen, kDark); // pressed while the menu is open
+    EXPECT_EQ(At(b->surface(), {0, 0}), kBrush);
+    Mouse(*b, QEvent::MouseButtonRelease, {5, 5});
+    EXPECT_EQ(clicks.count(), 0);
+    {
+        QMenu *const dying = new QMenu;
+        b->setPopupMenu(dying);
+        delete dying;
+        EXPECT_EQ(b->popupMenu(), nullptr);
     }
 }
 
@@ -510,6 +572,30 @@ TEST(LumoButton, DisabledForms)
         EXPECT_TRUE(shadow);
         EXPECT_TRUE(highlight);
     }
+}
+
+// What reaches the window: the state drawings, and a repaint's Normal look.
+TEST(LumoButton, StateDrawingsReachTheScreen)
+{
+    Toolbar tb;
+    tb.window.resize(100, 80);
+    tb.button->move(10, 10);
+    tb.window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&tb.window));
+    const auto screen = [&] {
+        QCoreApplication::processEvents();
+        return tb.window.screen()->grabWindow(tb.window.winId()).toImage();
+    };
+    const auto corner = [&](const QImage &shot) {
+        return QColor(shot.pixel(10 * shot.devicePixelRatio(), 10 * shot.devicePixelRatio()));
+    };
+    EXPECT_EQ(corner(screen()), kBrush);
+    Enter(*tb.button);
+    EXPECT_EQ(corner(screen()), kLight);
+    Mouse(*tb.button, QEvent::MouseButtonPress, {30, 30});
+    EXPECT_EQ(corner(screen()), kDark);
+    tb.button->update();
+    EXPECT_EQ(corner(screen()), kBrush);
 }
 
 // A repaint while the pointer rests on the button shows the Normal frame and
