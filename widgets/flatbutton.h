@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QWidget>
 
-
 namespace cx {
 
 // The flat push button of the windows: a glyph of 1 to 4 cells and a caption
