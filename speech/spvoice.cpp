@@ -93,7 +93,7 @@ void TSpVoice::deliver(std::uint64_t generation, int stream, const Samples &samp
     if (generation != generation_ || !connected_)
         return;
     output_->play(stream, samples);
-    emit spoken(stream);
+    emit spoken(stream, samples.seconds());
 }
 
 void TSpVoice::fail(std::uint64_t generation, const QString &message)

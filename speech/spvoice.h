@@ -50,8 +50,9 @@ public:
 
 signals:
     void queued(int stream, const QString &text);
-    // The samples of a stream were handed to the sound output.
-    void spoken(int stream);
+    // The samples of a stream, this many seconds long, were handed to the
+    // sound output.
+    void spoken(int stream, double seconds);
     // Synthesis or playback failed after Speak had returned; the voice is
     // disconnected again and the next Speak reconnects.
     void errorOccurred(const QString &message);
