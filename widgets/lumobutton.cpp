@@ -203,8 +203,8 @@ void LumoDrawTransparent(QImage &image, QPoint at, const QImage &cell, QRgb brus
 
 bool LumoIsInk(QRgb pixel, QRgb transparent)
 {
-    // Light pixels stay open so that the raised highlight shows through them.
-    return (pixel & 0x00FFFFFF) != (transparent & 0x00FFFFFF) && qGray(pixel) < 0xC0;
+    // Near-white pixels stay open, as in the flat button's embossed form.
+    return (pixel & 0x00FFFFFF) != (transparent & 0x00FFFFFF) && qGray(pixel) < 224;
 }
 
 void LumoDrawDisabled(QImage &image, QPoint at, const QImage &cell, QRgb highlight, QRgb shadow)
