@@ -103,9 +103,12 @@ QString cleanHeadword(const QString &key)
 
 QString cleanExplanation(const QString &text)
 {
-    static const QRegularExpression garbled(
-        QStringLiteral("[\\x{2500}-\\x{257F}\\x{3040}-\\x{30FF}]|"
-                       "(?<![0-9A-Za-z])(?=[0-9a-f]{0,3}[a-f])(?=[0-9a-f]{0,3}[0-9])[0-9a-f]{4}(?![0-9A-Za-z.])"));
+    // Box-drawing characters and lone kana come from text read in the wrong
+    // code page; "??3b4a" and codes like fd45 or b12c stand where the source
+    // lost a character. Runs of kana (日から) and formulas (caf2, d860) stay.
+    static const QRegularExpression garbled(QStringLiteral(
+        "[\\x{2500}-\\x{257F}]|(?<![\\x{3040}-\\x{30FF}])[\\x{3040}-\\x{30FF}](?![\\x{3040}-\\x{30FF}])|"
+        "\\?\\?[0-9a-f]{4}|(?<![0-9A-Za-z])(?:f[0-9a-f]|b[01]|c0|d0|e0)[0-9a-f]{2}(?![0-9A-Za-z])"));
     QString t = text;
     t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -145,14 +148,20 @@ QString idiomDescription(const QString &explanation)
         qsizetype at;
         while ((at = sourceStart(sense, from, &markerLength)) >= 0) {
             rest += sense.mid(from, at - from);
-            // The source runs to the end of its quotation, else to the next
-            // sense mark ◇, else to the end of the sense.
+            // The source runs to the end of its quotation (”, or the second
+            // of a pair of ASCII quotes), else to the next sense mark ◇,
+            // else to the end of the sense.
             const qsizetype begin = at + markerLength;
             qsizetype end = -1;
             for (const QString &close : {QStringLiteral("。”"), QStringLiteral("！”"), QStringLiteral("？”")}) {
                 const qsizetype e = sense.indexOf(close, begin);
                 if (e >= 0 && (end < 0 || e + 2 < end))
                     end = e + 2;
+            }
+            if (const qsizetype open = sense.indexOf(QLatin1Char('"'), begin); open >= 0) {
+                const qsizetype close = sense.indexOf(QLatin1Char('"'), open + 1);
+                if (close >= 0 && (end < 0 || close + 1 < end))
+                    end = close + 1;
             }
             const qsizetype diamond = sense.indexOf(QStringLiteral("◇"), begin);
             if (diamond >= 0 && (end < 0 || diamond < end))

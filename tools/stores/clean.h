@@ -13,8 +13,8 @@ QString cleanHeadword(const QString &key);
 
 // An explanation made fit for display, or empty when there is nothing worth
 // keeping: line breaks become "\n", lines are trimmed, empty lines dropped.
-// Text garbled by a wrong code page (box-drawing characters, kana or hex
-// codes standing in for lost characters) gives empty.
+// Text garbled by a wrong code page (box-drawing characters, lone kana) or
+// with hex codes standing in for lost characters gives empty.
 QString cleanExplanation(const QString &text);
 
 // True when the explanation bears the marks of an idiom: a figurative or
