@@ -986,7 +986,8 @@ void TLumoButton::changeEvent(QEvent *event)
 
 bool TLumoButton::event(QEvent *event)
 {
-    if (event->type() == QEvent::ParentChange)
+    // A new parent, or an ancestor moved to another window before showing.
+    if (event->type() == QEvent::ParentChange || event->type() == QEvent::Show)
         watchWindow();
     return QWidget::event(event);
 }
