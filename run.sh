@@ -6,9 +6,13 @@ source "$top/scripts/setup.sh"
 cd "$top"
 # The stores are built on this machine from the open data; rebuild them when
 # they are missing or older than the builder.
-if [ -x build/tools/cxtool ] && build/tools/cxtool help 2>&1 | grep -q 'build-stores'; then
+# (cxtool help exits 2, which pipefail would pass on.) A failed rebuild
+# leaves the old stores whole, so the program can still start on them.
+if [ -x build/tools/cxtool ] && { build/tools/cxtool help 2>&1 || true; } | grep -q 'build-stores'; then
   if [ ! -f dat/lxwd.dat ] || [ build/tools/cxtool -nt dat/lxwd.dat ]; then
-    build/tools/cxtool build-stores --out dat
+    build/tools/cxtool build-stores --out dat ||
+      { [ -f dat/lxwd.dat ] && echo "run: rebuilding the stores failed; starting on the stores there are" >&2; } ||
+      exit 1
   fi
 fi
 app=build/app/chengxin

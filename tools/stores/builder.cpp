@@ -454,6 +454,10 @@ void writeStrokeFolder(Build &b, const std::vector<std::pair<char32_t, QString>>
         if (++n % 2000 == 0)
             b.step(QStringLiteral("hzbs: %1 of %2 stroke files copied").arg(number(n), number(files.size())));
     }
+    // The stroke data's licence travels with the files.
+    const QString licence = b.options().sources.strokes + QStringLiteral("/ARPHICPL.TXT");
+    if (QFile::exists(licence) && !QFile::copy(licence, fresh + QStringLiteral("/ARPHICPL.TXT")))
+        throw std::runtime_error("cannot copy " + licence.toStdString());
     if (QFileInfo::exists(target) && !QDir().rename(target, old))
         throw std::runtime_error("cannot move " + target.toStdString() + " aside");
     if (!QDir().rename(fresh, target))
