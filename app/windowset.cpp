@@ -1,0 +1,19 @@
+#include "app/windowset.h"
+
+#include "app/forms.h"
+#include "windows/form2.h"
+#include "windows/form7.h"
+#include "windows/form8.h"
+
+// A window joins the program with one line here, in its place of the order
+// TForm7, TForm1, TForm2, TForm4, TForm5, TForm6, TForm8, TForm9, TForm10.
+// build constructs the window (an error there ends start-up); the creation
+// step does what the window does on creation besides being built.
+std::vector<cx::app::WindowEntry> windowSet()
+{
+    return {
+        {QStringLiteral("TForm7"), [] { return Form7 = new TForm7; }, {}},
+        {QStringLiteral("TForm2"), [] { return Form2 = new TForm2; }, {}},
+        {QStringLiteral("TForm8"), [] { return Form8 = new TForm8; }, {}},
+    };
+}
