@@ -2,11 +2,14 @@
 
 #include "data/error.h"
 #include "data/jet.h"
+#include "data/storenames.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
+#include <initializer_list>
+#include <utility>
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/file.h>
@@ -38,6 +41,57 @@ struct Statement {
     sqlite3_stmt *st = nullptr;
     ~Statement() { sqlite3_finalize(st); }
 };
+
+// Every page of a database is a power of two of at least 512 bytes, so a
+// file of another length was cut short or is no database at all.
+bool wholePages(qint64 size)
+{
+    return size % 512 == 0;
+}
+
+QString damagedMessage(const QString &path)
+{
+    return QStringLiteral("数据文件“%1”已损坏（文件不完整，或者内容被改动过）").arg(displayPath(path));
+}
+
+// The fields the windows bind and the statements' ranges need, per table.
+// A store whose table lacks one is damaged or of another program: better
+// one clear error on opening it than displays that stay blank.
+struct TableFields {
+    const char *table;
+    std::initializer_list<const char *> fields;
+};
+const TableFields kBoundFields[] = {
+    {"hzlib", {"ID", "name", "oldname", "part", "wbcode", "spell", "content"}},
+    {stores::kWordTable, {"word", "spell", "ord", "content"}},
+    {"成语", {"ID", "keyword", "phonetic", "descript"}},
+    {"歇后语", {"ID", "keyword", "descript"}},
+    {"灯谜", {"ID", "keyword", "phonetic", "descript"}},
+    {"wylib", {"name", "fname"}},
+    {"fyclib", {"name", "fname"}},
+    {"hzbs", {"hz", "hm"}},
+};
+
+// The first bound field missing from a table the store holds, as
+// "table", "field"; empty when every table the store holds has its fields.
+std::pair<QString, QString> missingBoundField(sqlite3 *db)
+{
+    for (const TableFields &t : kBoundFields) {
+        Statement st;
+        const QByteArray sql = QByteArray("PRAGMA table_info(\"") + t.table + "\")";
+        if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &st.st, nullptr) != SQLITE_OK)
+            continue;
+        QStringList columns;
+        while (sqlite3_step(st.st) == SQLITE_ROW)
+            columns << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st.st, 1)));
+        if (columns.isEmpty())
+            continue; // not a table of this store
+        for (const char *field : t.fields)
+            if (!columns.contains(QLatin1String(field), Qt::CaseInsensitive))
+                return {QString::fromUtf8(t.table), QString::fromLatin1(field)};
+    }
+    return {};
+}
 
 } // namespace
 
@@ -87,7 +141,11 @@ StoreConnection::StoreConnection(const ConnectionSettings &settings) : path_(set
     const int rc = sqlite3_exec(db_, "PRAGMA cache_size=-65536; SELECT count(*) FROM sqlite_master;",
                                 nullptr, nullptr, &err);
     sqlite3_free(err);
+    if (rc == SQLITE_CORRUPT)
+        fail(damagedMessage(path_));
     if (rc == SQLITE_NOTADB) {
+        if (!wholePages(info.size()))
+            fail(QStringLiteral("“%1”不是完整的数据文件（长度不是整页，可能被截断或者损坏）").arg(displayPath(path_)));
         if (!settings.password.isEmpty() && looksLikePlainDatabase(path_))
             fail(QStringLiteral("“%1”不是本程序的数据文件（它没有加密）").arg(displayPath(path_)));
         if (settings.password.isEmpty())
@@ -96,6 +154,10 @@ StoreConnection::StoreConnection(const ConnectionSettings &settings) : path_(set
     }
     if (rc != SQLITE_OK)
         fail(QStringLiteral("无法读取数据文件“%1”：%2").arg(displayPath(path_), engineMessage(db_)));
+    const auto [table, field] = missingBoundField(db_);
+    if (!table.isEmpty())
+        fail(QStringLiteral("数据文件“%1”已损坏或者不是本程序的数据文件：表“%2”缺少字段“%3”")
+                 .arg(displayPath(path_), table, field));
 }
 
 StoreConnection::~StoreConnection()
@@ -115,8 +177,15 @@ ResultSet StoreConnection::select(const QString &jetStatement)
         throw DataError(QStringLiteral("数据文件“%1”不能执行语句“%2”：%3")
                             .arg(displayPath(path_), jetStatement, why));
     };
-    if (sqlite3_prepare_v2(db_, sql.constData(), int(sql.size()), &st.st, &tail) != SQLITE_OK)
-        refuse(engineMessage(db_));
+    if (sqlite3_prepare_v2(db_, sql.constData(), int(sql.size()), &st.st, &tail) != SQLITE_OK) {
+        const QString why = engineMessage(db_);
+        static const QString noTable = QStringLiteral("no such table: ");
+        if (why.startsWith(noTable))
+            refuse(QStringLiteral("其中没有表“%1”（它不是本程序的这个数据文件，或者已损坏）").arg(why.mid(noTable.size())));
+        if (sqlite3_errcode(db_) == SQLITE_CORRUPT)
+            throw DataError(damagedMessage(path_));
+        refuse(why);
+    }
     if (!st.st)
         refuse(QStringLiteral("语句是空的"));
     for (const char *p = tail; p && *p; ++p)
@@ -140,6 +209,8 @@ ResultSet StoreConnection::select(const QString &jetStatement)
             result.cells.push_back(text ? QString::fromUtf8(text, sqlite3_column_bytes(st.st, c)) : QString());
         }
     }
+    if (rc == SQLITE_CORRUPT)
+        throw DataError(damagedMessage(path_));
     if (rc != SQLITE_DONE)
         refuse(engineMessage(db_));
     return result;

@@ -28,7 +28,7 @@ for h in "${harnesses[@]}"; do
   [ -f "$here/$h.dict" ] && dict=(-dict="$here/$h.dict")
   echo "fuzz: $h for ${seconds}s"
   "$build/fuzz_$h" "$work/$h" "$here/corpus/$h" "${dict[@]}" \
-    -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2560 -max_len=65536 \
+    -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2560 -max_len=65536 \
     -artifact_prefix="$work/$h-" -print_final_stats=1 2>"$work/$h.log" \
     || { tail -n 60 "$work/$h.log"; echo "fuzz: $h FAILED (log $work/$h.log)"; exit 1; }
   grep -E '^stat::number_of_executed_units|^Done' "$work/$h.log" || true
