@@ -6,7 +6,8 @@ set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Debian packages: the toolchain, Qt 6, SQLCipher, speech, conversion, the
-# open data the stores are built from, fonts, and Xvfb for the offscreen tests.
+# open data the stores are built from, fonts, Xvfb for the offscreen tests,
+# and clang with its sanitizer runtimes for the fuzz harnesses (CI).
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-webengine-dev qt6-multimedia-dev qt6-svg-dev
@@ -17,6 +18,7 @@ packages=(
   unicode-data rime-data-wubi rime-data-terra-pinyin bzip2
   fonts-noto-cjk fonts-arphic-uming fonts-arphic-ukai fonts-crosextra-carlito
   xvfb xauth openbox
+  clang libclang-rt-14-dev
 )
 # npm reads the data packages; a machine that has Node.js already keeps its own.
 command -v npm >/dev/null 2>&1 || packages+=(nodejs npm)

@@ -13,13 +13,15 @@ work=${CX_FUZZ_WORK:-$build/work}
 seconds=${1:-10}
 shift || true
 harnesses=("$@")
-[ ${#harnesses[@]} -gt 0 ] || harnesses=(skinfile description connection jet searchinput convert)
+[ ${#harnesses[@]} -gt 0 ] || harnesses=(skinfile description connection jet searchinput convert sections)
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build "$build" --target "${harnesses[@]/#/fuzz_}"
 
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+# Returning freed memory to the system stalls in madvise on a busy machine
+# long enough to look like a hang.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:allocator_release_to_os_interval_ms=-1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export QT_QPA_PLATFORM=offscreen
 for h in "${harnesses[@]}"; do
