@@ -33,6 +33,15 @@ QFont pixelFont(const char *family, int px)
     return f;
 }
 
+// A one-line label at least as tall as its font's line: the faces standing
+// in for the described fonts have taller lines, which would clip the text.
+void fitLine(QLabel *label)
+{
+    const int line = label->fontMetrics().height();
+    if (label->height() < line)
+        label->resize(label->width(), line);
+}
+
 void setTextColor(QWidget *w, const QColor &color)
 {
     QPalette p = w->palette();
@@ -169,6 +178,7 @@ TForm1::TForm1(cx::data::QuerySlot &qry2, QWidget *parent)
         l->setFont(song15);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setTextColor(l, color);
+        fitLine(l);
     };
     label(label9, "label9", QRect(308, 72, 60, 15), "【词语】", Qt::blue);
     label(label2, "label2", QRect(308, 95, 60, 15), "【拼音】", kNavy);
@@ -183,6 +193,7 @@ TForm1::TForm1(cx::data::QuerySlot &qry2, QWidget *parent)
         l->setFont(song15);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setTextColor(l, color);
+        fitLine(l);
     };
     field(dbtextword, "dbtextword", "word", QRect(365, 71, 80, 15), Qt::blue);
     // Sized to its text: a long word must not be cut off.
@@ -190,6 +201,7 @@ TForm1::TForm1(cx::data::QuerySlot &qry2, QWidget *parent)
     connect(ds2, &cx::data::DataSource::stateChange, dbtextword, [this] { dbtextword->adjustSize(); });
     field(dbtextspell, "dbtextspell", "spell", QRect(365, 93, 324, 18), kNavy);
     dbtextspell->setFont(pixelFont("Calibri", 15));
+    fitLine(dbtextspell);
     label(label4, "label4", QRect(365, 116, 324, 18), "五笔", kNavy);
     label4->setWordWrap(true);
     field(dbtextord, "dbtextord", "ord", QRect(365, 139, 324, 18), kNavy);

@@ -36,6 +36,15 @@ QFont pixelFont(const char *family, int px)
     return f;
 }
 
+// A one-line label at least as tall as its font's line: the faces standing
+// in for the described fonts have taller lines, which would clip the text.
+void fitLine(QLabel *label)
+{
+    const int line = label->fontMetrics().height();
+    if (label->height() < line)
+        label->resize(label->width(), line);
+}
+
 void setTextColor(QWidget *w, const QColor &color)
 {
     QPalette p = w->palette();
@@ -235,6 +244,7 @@ TForm5::TForm5(cx::data::QuerySlot &qry1, QWidget *parent)
         label->setGeometry(left, 20, 48, 16);
         label->setFont(hei16);
         setTextColor(label, kDarkOlive);
+        fitLine(label);
     };
     auto olive = [&](cx::windows::TDBText *&label, const char *name, const char *field, int left, int width,
                      bool opaque, void (TForm5::*click)()) {
@@ -243,6 +253,7 @@ TForm5::TForm5(cx::data::QuerySlot &qry1, QWidget *parent)
         label->setGeometry(left, 20, width, 17);
         label->setFont(hei16);
         setTextColor(label, kOlive);
+        fitLine(label);
         label->setCursor(Qt::PointingHandCursor);
         if (opaque) {
             QPalette p = label->palette();
