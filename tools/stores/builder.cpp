@@ -20,6 +20,7 @@
 #include <set>
 #include <stdexcept>
 #include <tuple>
+#include <unistd.h>
 
 namespace cx::stores {
 namespace {
@@ -449,7 +450,11 @@ void writeStrokeFolder(Build &b, const std::vector<std::pair<char32_t, QString>>
         throw std::runtime_error("cannot create " + fresh.toStdString());
     qsizetype n = 0;
     for (const auto &[cp, path] : files) {
-        if (!QFile::copy(path, fresh + QLatin1Char('/') + movieName(cp)))
+        // A hard link where the data lies on the same file system: the files
+        // are never written to, and 9,500 links are much faster than copies.
+        const QString to = fresh + QLatin1Char('/') + movieName(cp);
+        if (::link(QFile::encodeName(path).constData(), QFile::encodeName(to).constData()) != 0 &&
+            !QFile::copy(path, to))
             throw std::runtime_error("cannot copy " + path.toStdString() + " into " + fresh.toStdString());
         if (++n % 2000 == 0)
             b.step(QStringLiteral("hzbs: %1 of %2 stroke files copied").arg(number(n), number(files.size())));
