@@ -1,7 +1,9 @@
 #include "app/windowset.h"
 
 #include "app/forms.h"
+#include "windows/form1.h"
 #include "windows/form2.h"
+#include "windows/form5.h"
 #include "windows/form7.h"
 #include "windows/form8.h"
 
@@ -13,7 +15,9 @@ std::vector<cx::app::WindowEntry> windowSet()
 {
     return {
         {QStringLiteral("TForm7"), [] { return Form7 = new TForm7; }, {}},
+        {QStringLiteral("TForm1"), [] { return Form1 = new TForm1(Form7->qry2); }, {}},
         {QStringLiteral("TForm2"), [] { return Form2 = new TForm2; }, {}},
+        {QStringLiteral("TForm5"), [] { return Form5 = new TForm5(Form7->qry1); }, {}},
         {QStringLiteral("TForm8"), [] { return Form8 = new TForm8; }, {}},
     };
 }
