@@ -6,6 +6,8 @@
 #include "windows/form5.h"
 #include "windows/form7.h"
 #include "windows/form8.h"
+#include "windows/form9.h"
+#include "windows/form10.h"
 
 // A window joins the program with one line here, in its place of the order
 // TForm7, TForm1, TForm2, TForm4, TForm5, TForm6, TForm8, TForm9, TForm10.
@@ -19,5 +21,7 @@ std::vector<cx::app::WindowEntry> windowSet()
         {QStringLiteral("TForm2"), [] { return Form2 = new TForm2; }, {}},
         {QStringLiteral("TForm5"), [] { return Form5 = new TForm5(Form7->qry1); }, {}},
         {QStringLiteral("TForm8"), [] { return Form8 = new TForm8; }, {}},
+        {QStringLiteral("TForm9"), [] { return Form9 = new TForm9; }, [] { Form9->FormCreate(); }},
+        {QStringLiteral("TForm10"), [] { return Form10 = new TForm10; }, [] { Form10->FormCreate(); }},
     };
 }
