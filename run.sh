@@ -17,6 +17,8 @@ if [ -x build/tools/cxtool ] && { build/tools/cxtool help 2>&1 || true; } | grep
 fi
 app=build/app/chengxin
 [ -x "$app" ] || { echo "run: the application is not built yet ($app)"; exit 1; }
+# The program also wants the word store beside itself.
+[ -e build/app/dat ] || ln -s ../../dat build/app/dat
 # Qt WebEngine refuses to run as root unless its sandbox is off.
 [ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
