@@ -296,7 +296,14 @@ QString readingsOf(const std::map<QByteArray, QString> &f, QString *main)
     for (const QString &r : mandarin)
         if (!all.contains(r))
             all << r;
-    *main = !mandarin.isEmpty() ? mandarin.first() : all.value(0);
+    // A reading the program cannot show (ḿ is outside GBK) is left out.
+    all.removeIf([](const QString &r) { return !fitsGbk(r); });
+    *main = all.value(0);
+    for (const QString &r : mandarin)
+        if (fitsGbk(r)) {
+            *main = r;
+            break;
+        }
     return all.join(QLatin1Char(' '));
 }
 
