@@ -98,6 +98,9 @@ cx::windows::TDBText *fieldLabel(QWidget *parent, cx::data::DataSource *source, 
 {
     auto *t = new cx::windows::TDBText(source, QLatin1String(field), parent);
     t->setObjectName(QLatin1String(name));
+    // The stand-in faces set their lines wider apart than the designed box
+    // allows for: the box holds at least one whole line.
+    geometry.setHeight(std::max(geometry.height(), QFontMetrics(font).height()));
     t->setGeometry(geometry);
     t->setFont(font);
     setTextColour(t, colour);

@@ -56,7 +56,8 @@ void styleGrid(TDBGrid *grid, const QFont &gridFont, const QFont &titleFont, con
     QPalette pal = grid->palette();
     pal.setColor(QPalette::Base, background);
     grid->setPalette(pal);
-    grid->setFrameShape(QFrame::Box);
+    // Flat: one plain line around the cells.
+    grid->setFrameStyle(QFrame::Box | QFrame::Plain);
     grid->setLineWidth(1);
     QHeaderView *titles = grid->horizontalHeader();
     titles->setFont(titleFont);

@@ -372,3 +372,26 @@ TEST(Form4InTheWindowSet, TheMainWindowsCollectionsChooseThePanel)
     EXPECT_TRUE(boxes.transcript.isEmpty());
     cx::app::registerWindow(QStringLiteral("TForm4"), nullptr);
 }
+
+TEST_F(Form4Fixture, ButtonPicturesGrowWhileHotOnTheIdiomAndSayingPanelsOnly)
+{
+    struct Case {
+        cx::TLumoButton *button;
+        QSize glyph, hot; // an empty hot size: no hot picture
+    };
+    const QSize small(19, 20), large(24, 24);
+    const Case cases[] = {
+        {form.LumoButton4, small, large}, {form.LumoButton3, small, large}, {form.LumoButton5, small, large},
+        {form.LumoButton6, small, large}, {form.LumoButton2, large, {}},    {form.LumoButton8, large, {}},
+        {form.LumoButton9, large, {}},    {form.LumoButton7, large, {}},    {form.LumoButton10, large, {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.button->objectName().toStdString());
+        EXPECT_EQ(c.button->glyph().size(), c.glyph);
+        EXPECT_EQ(c.button->glyphHot().isNull(), c.hot.isEmpty());
+        if (!c.hot.isEmpty()) {
+            EXPECT_EQ(c.button->glyphHot().size(), c.hot);
+        }
+        EXPECT_EQ(c.button->numGlyphs(), 1);
+    }
+}

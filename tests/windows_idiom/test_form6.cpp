@@ -129,6 +129,12 @@ TEST_F(Form6Fixture, ThePanelBesideTheGridMovesTheWindowAndTheBarsDoNot)
     EXPECT_EQ(drag(form.ImagePanel1, QPoint(100, 15), QPoint(30, 20)), QPoint(0, 0));
     EXPECT_EQ(drag(form.ImagePanel2, QPoint(100, 10), QPoint(30, 20)), QPoint(0, 0));
 
+    for (cx::TLumoButton *b : {form.LumoButton1, form.LumoButton2, form.LumoButton3, form.LumoButton4}) {
+        EXPECT_EQ(b->glyph().size(), QSize(30, 30));
+        EXPECT_EQ(b->glyphHot().size(), QSize(39, 40));
+    }
+    EXPECT_EQ(form.FlatButton1->glyph().size(), QSize(24, 24));
+
     // The close picture tells what it does, and closes.
     const QPoint at(16, 16);
     QHelpEvent help(QEvent::ToolTip, at, form.FlatButton1->mapToGlobal(at));
