@@ -3,7 +3,9 @@
 #include "app/forms.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
+#include "windows/form4.h"
 #include "windows/form5.h"
+#include "windows/form6.h"
 #include "windows/form7.h"
 #include "windows/form8.h"
 #include "windows/form9.h"
@@ -19,7 +21,9 @@ std::vector<cx::app::WindowEntry> windowSet()
         {QStringLiteral("TForm7"), [] { return Form7 = new TForm7; }, {}},
         {QStringLiteral("TForm1"), [] { return Form1 = new TForm1(Form7->qry2); }, {}},
         {QStringLiteral("TForm2"), [] { return Form2 = new TForm2; }, {}},
+        {QStringLiteral("TForm4"), [] { return Form4 = new TForm4(Form7->qry3); }, [] { Form4->FormCreate(); }},
         {QStringLiteral("TForm5"), [] { return Form5 = new TForm5(Form7->qry1); }, {}},
+        {QStringLiteral("TForm6"), [] { return Form6 = new TForm6(Form7->qry4); }, {}},
         {QStringLiteral("TForm8"), [] { return Form8 = new TForm8; }, {}},
         {QStringLiteral("TForm9"), [] { return Form9 = new TForm9; }, [] { Form9->FormCreate(); }},
         {QStringLiteral("TForm10"), [] { return Form10 = new TForm10; }, [] { Form10->FormCreate(); }},
