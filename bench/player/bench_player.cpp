@@ -2,6 +2,7 @@
 // ready, and drawing one animation frame in the 571 x 428 box.
 
 #include "player/strokeplayer.h"
+#include "windows/form10.h"
 
 #include <QApplication>
 #include <QDir>
@@ -72,6 +73,29 @@ void BM_FrameTime(benchmark::State &state)
     state.counters["strokes"] = strokes;
 }
 BENCHMARK(BM_FrameTime)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The stroke-order window's creation step on the real store: open it (key
+// derivation included), S7 over every row, the first movie. Needs
+// CX_STORES_DIR naming a folder that holds dat/lxwi.dat and dat/hzbs/.
+void BM_StrokeWindowCreation(benchmark::State &state)
+{
+    const QString root = qEnvironmentVariable("CX_STORES_DIR");
+    if (root.isEmpty() || !QFile::exists(root + QStringLiteral("/dat/lxwi.dat"))) {
+        state.SkipWithError("CX_STORES_DIR with dat/lxwi.dat not set");
+        return;
+    }
+    const QString old = QDir::currentPath();
+    QDir::setCurrent(root);
+    int rows = 0;
+    for (auto _ : state) {
+        TForm10 window;
+        window.FormCreate();
+        rows = window.ADOQuery1.recordCount();
+    }
+    QDir::setCurrent(old);
+    state.counters["rows"] = rows;
+}
+BENCHMARK(BM_StrokeWindowCreation)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3)->ReportAggregatesOnly(true);
 
 } // namespace
 
