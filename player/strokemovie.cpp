@@ -82,13 +82,22 @@ private:
     qsizetype i_ = 0;
 };
 
+// Far outside the em box a file is not a stroke file; such numbers would
+// only make the drawing slow.
+constexpr double kMaxCoordinate = 8192;
+bool sane(const QRectF &r)
+{
+    return r.left() >= -kMaxCoordinate && r.top() >= -kMaxCoordinate && r.right() <= kMaxCoordinate
+        && r.bottom() <= kMaxCoordinate;
+}
+
 std::optional<QPointF> toPoint(const QJsonValue &v)
 {
     const QJsonArray a = v.toArray();
     if (a.size() != 2 || !a[0].isDouble() || !a[1].isDouble())
         return std::nullopt;
     const double x = a[0].toDouble(), y = a[1].toDouble();
-    if (!std::isfinite(x) || !std::isfinite(y))
+    if (!std::isfinite(x) || !std::isfinite(y) || std::abs(x) > kMaxCoordinate || std::abs(y) > kMaxCoordinate)
         return std::nullopt;
     return QPointF(x, y);
 }
@@ -198,7 +207,7 @@ std::optional<StrokeMovie> ParseStrokeMovie(const QByteArray &json)
         if (!strokes[i].isString() || !medians[i].isArray())
             return std::nullopt;
         auto outline = ParseSvgPath(strokes[i].toString());
-        if (!outline)
+        if (!outline || !sane(outline->controlPointRect()))
             return std::nullopt;
         Stroke s;
         s.outline = std::move(*outline);

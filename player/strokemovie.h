@@ -37,7 +37,8 @@ std::optional<QPainterPath> ParseSvgPath(QStringView data);
 
 // The movie in a stroke file; nothing when the file is not valid JSON, has
 // no strokes, the two lists differ in length, a path does not parse or a
-// median holds no point or a point that is not two finite numbers.
+// median holds no point or a point that is not two finite numbers, or a
+// coordinate lies far outside the em box.
 std::optional<StrokeMovie> ParseStrokeMovie(const QByteArray &json);
 
 double PolylineLength(const QVector<QPointF> &points);

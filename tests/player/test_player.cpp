@@ -100,6 +100,8 @@ TEST(StrokeMovie, ReadsStrokesAndMediansAndRefusesBrokenFiles)
         R"({"strokes":["M 0 0 L 1 1 Z"],"medians":[[["a",1]]]})",
         R"({"strokes":["M 0 0 L 1 1 Z"],"medians":[[[1,2,3]]]})",
         R"({"strokes":[7],"medians":[[[0,0]]]})",
+        R"({"strokes":["M 0 0 L 1e9 1 Z"],"medians":[[[0,0]]]})",
+        R"({"strokes":["M 0 0 L 1 1 Z"],"medians":[[[0,-1e7]]]})",
     };
     for (const char *b : broken)
         EXPECT_FALSE(ParseStrokeMovie(b)) << b;
