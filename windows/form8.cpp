@@ -8,8 +8,11 @@
 #include "data/error.h"
 #include "data/runquery.h"
 #include "data/store.h"
+#include "data/storenames.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QLabel>
 #include <QLocale>
 #include <QMap>
@@ -95,10 +98,16 @@ std::vector<CollectionCount> CountCollections()
             }
             QString table = c.table ? QString::fromUtf8(c.table) : QString();
             if (table.isEmpty()) {
-                const QStringList tables = conn->tables();
-                if (tables.isEmpty())
-                    throw DataError(QStringLiteral("词库里没有词语表"));
-                table = tables.first();
+                // The word table has the builder's name; a store of another
+                // origin holds it as its only table besides the counts.
+                QStringList tables = conn->tables();
+                tables.removeAll(QLatin1String(cx::data::stores::kCountsTable));
+                if (tables.contains(QLatin1String(cx::data::stores::kWordTable)))
+                    table = QLatin1String(cx::data::stores::kWordTable);
+                else if (tables.size() == 1)
+                    table = tables.first();
+                else
+                    throw DataError(QStringLiteral("词库“%1”里找不到词语表").arg(file));
             }
             const ResultSet r = conn->select(QStringLiteral("select count(*) from ") + table);
             n.count = r.rowCount() == 1 ? r.at(0, 0).toInt() : 0;
@@ -178,6 +187,12 @@ void TForm8::refreshCounts()
 
 void TForm8::showEvent(QShowEvent *event)
 {
+    if (!placed_) {
+        // First shown in the middle of the screen, then left where the user puts it.
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+        placed_ = true;
+    }
     QWidget::showEvent(event);
     if (!counted_)
         cx::app::guarded([this] { refreshCounts(); });

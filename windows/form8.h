@@ -46,4 +46,5 @@ protected:
 
 private:
     bool counted_ = false;
+    bool placed_ = false;
 };
