@@ -113,3 +113,26 @@ TEST(StartUp, TheWordStoreIsLookedForBesideTheProgramNotInTheWorkingDirectory)
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.trace.contains(QStringLiteral("shown TForm7")));
 }
+
+TEST(StartUp, AMissingStrokeStoreShowsOneErrorBoxThenTheMainWindow)
+{
+    Install install(true);
+    QFile::remove(install.dir.filePath(QStringLiteral("dat/lxwi.dat")));
+    const Outcome r = install.run(install.dir.path());
+    EXPECT_EQ(r.exitCode, 0);
+    const QStringList boxes = r.trace.filter(QStringLiteral("box "));
+    ASSERT_EQ(boxes.size(), 1) << r.trace.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(boxes[0].startsWith(QLatin1String("box error: ")));
+    EXPECT_TRUE(boxes[0].contains(QLatin1String("lxwi.dat")));
+    EXPECT_LT(r.trace.indexOf(boxes[0]), r.trace.indexOf(QStringLiteral("shown TForm7")));
+}
+
+TEST(StartUp, FromAnEmptyWorkingDirectoryOnlyTheStrokeStoreIsMissed)
+{
+    Install install(true);
+    QTemporaryDir empty;
+    const Outcome r = install.run(empty.path());
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.trace.filter(QStringLiteral("box ")).size(), 1);
+    EXPECT_TRUE(r.trace.contains(QStringLiteral("shown TForm7")));
+}
