@@ -15,6 +15,7 @@
 #include "widgets/lumobutton.h"
 #include "windows/dbcontrols.h"
 #include "windows/gridlook.h"
+#include "windows/windowlook.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -23,31 +24,11 @@
 #include <QShowEvent>
 
 using cx::app::handler;
+using cx::windows::fitLine;
+using cx::windows::pixelFont;
+using cx::windows::setTextColour;
 
 namespace {
-
-QFont pixelFont(const char *family, int px)
-{
-    QFont f(QString::fromUtf8(family));
-    f.setPixelSize(px);
-    return f;
-}
-
-// A one-line label at least as tall as its font's line: the faces standing
-// in for the described fonts have taller lines, which would clip the text.
-void fitLine(QLabel *label)
-{
-    const int line = label->fontMetrics().height();
-    if (label->height() < line)
-        label->resize(label->width(), line);
-}
-
-void setTextColor(QWidget *w, const QColor &color)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, color);
-    w->setPalette(p);
-}
 
 QImage picture(const char *file) { return QImage(QStringLiteral(":/pictures/") + QLatin1String(file)); }
 
@@ -138,7 +119,7 @@ TForm1::TForm1(cx::data::QuerySlot &qry2, QWidget *parent)
         button->setGeometry(left, 13, 110, 36);
         button->setCaption(QString::fromUtf8(text));
         button->setFont(song15);
-        setTextColor(button, Qt::blue);
+        setTextColour(button, Qt::blue);
         button->setHotTrackColor(kNavy);
         button->setButtonStyle(cx::TLumoButton::stNone);
         button->setLayout(cx::TLumoButton::blGlyphLeft);
@@ -177,7 +158,7 @@ TForm1::TForm1(cx::data::QuerySlot &qry2, QWidget *parent)
         l->setGeometry(at);
         l->setFont(song15);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        setTextColor(l, color);
+        setTextColour(l, color);
         fitLine(l);
     };
     label(label9, "label9", QRect(308, 72, 60, 15), "【词语】", Qt::blue);
@@ -192,7 +173,7 @@ TForm1::TForm1(cx::data::QuerySlot &qry2, QWidget *parent)
         l->setGeometry(at);
         l->setFont(song15);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        setTextColor(l, color);
+        setTextColour(l, color);
         fitLine(l);
     };
     field(dbtextword, "dbtextword", "word", QRect(365, 71, 80, 15), Qt::blue);

@@ -15,6 +15,7 @@
 #include "widgets/lumobutton.h"
 #include "windows/dbcontrols.h"
 #include "windows/gridlook.h"
+#include "windows/windowlook.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -26,32 +27,11 @@
 #include <algorithm>
 
 using cx::app::handler;
+using cx::windows::fitLine;
+using cx::windows::pixelFont;
+using cx::windows::setTextColour;
 
 namespace {
-
-QFont pixelFont(const char *family, int px)
-{
-    QFont f(QString::fromUtf8(family));
-    f.setPixelSize(px);
-    return f;
-}
-
-// A one-line label at least as tall as its font's line: the faces standing
-// in for the described fonts have taller lines, which would clip the text.
-void fitLine(QLabel *label)
-{
-    const int line = label->fontMetrics().height();
-    if (label->height() < line)
-        label->resize(label->width(), line);
-}
-
-void setTextColor(QWidget *w, const QColor &color)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, color);
-    p.setColor(QPalette::Text, color);
-    w->setPalette(p);
-}
 
 const QColor kOlive(0x80, 0x80, 0x00);
 const QColor kDarkOlive(0x3E, 0x3E, 0x00);
@@ -243,7 +223,7 @@ TForm5::TForm5(cx::data::QuerySlot &qry1, QWidget *parent)
         label->setObjectName(QString::fromLatin1(name));
         label->setGeometry(left, 20, 48, 16);
         label->setFont(hei16);
-        setTextColor(label, kDarkOlive);
+        setTextColour(label, kDarkOlive);
         fitLine(label);
     };
     auto olive = [&](cx::windows::TDBText *&label, const char *name, const char *field, int left, int width,
@@ -252,7 +232,7 @@ TForm5::TForm5(cx::data::QuerySlot &qry1, QWidget *parent)
         label->setObjectName(QString::fromLatin1(name));
         label->setGeometry(left, 20, width, 17);
         label->setFont(hei16);
-        setTextColor(label, kOlive);
+        setTextColour(label, kOlive);
         fitLine(label);
         label->setCursor(Qt::PointingHandCursor);
         if (opaque) {
@@ -269,7 +249,7 @@ TForm5::TForm5(cx::data::QuerySlot &qry1, QWidget *parent)
     dbtextname->setGeometry(26, 10, 91, 79);
     dbtextname->setFont(pixelFont("黑体", 59));
     dbtextname->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColor(dbtextname, kDarkOlive);
+    setTextColour(dbtextname, kDarkOlive);
 
     caption(label2, "label2", 144, "繁体：");
     olive(dbtextoldname, "dbtextoldname", "oldname", 184, 25, false, &TForm5::dbtextoldnameClick);
@@ -292,7 +272,7 @@ TForm5::TForm5(cx::data::QuerySlot &qry1, QWidget *parent)
         button->setGeometry(left, 46, 81, 33);
         button->setCaption(QString::fromUtf8(text));
         button->setFont(hei16);
-        setTextColor(button, QColor(0x80, 0x00, 0xFF));
+        setTextColour(button, QColor(0x80, 0x00, 0xFF));
         button->setFoisColor(Qt::blue);
         button->setFoisStyle({});
         button->setGlyph(QImage(QStringLiteral(":/pictures/") + QLatin1String(glyph)));

@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QStyledItemDelegate>
 
 namespace cx::windows {
@@ -45,7 +46,15 @@ void setTextColour(QWidget *w, const QColor &colour)
     QPalette pal = w->palette();
     pal.setColor(QPalette::WindowText, colour);
     pal.setColor(QPalette::ButtonText, colour);
+    pal.setColor(QPalette::Text, colour);
     w->setPalette(pal);
+}
+
+void fitLine(QLabel *label)
+{
+    const int line = label->fontMetrics().height();
+    if (label->height() < line)
+        label->resize(label->width(), line);
 }
 
 void styleGrid(TDBGrid *grid, const QFont &gridFont, const QFont &titleFont, const QColor &titleColour,

@@ -1,11 +1,12 @@
 #pragma once
-// Looks the idiom and classical windows give their controls from their
+// Looks the dictionary windows give their controls from their
 // descriptions: fonts by character height, text colours, grid columns.
 
 #include <QColor>
 #include <QFont>
 #include <QVector>
 
+class QLabel;
 class QWidget;
 
 namespace cx::windows {
@@ -15,8 +16,12 @@ class TDBGrid;
 // A font of the window descriptions: family at a character height in pixels.
 QFont pixelFont(const QString &family, int pixels, bool bold = false);
 
-// The colour text is drawn in on w (labels, captions, grid titles).
+// The colour text is drawn in on w (labels, captions, edits, grid titles).
 void setTextColour(QWidget *w, const QColor &colour);
+
+// A one-line label at least as tall as its font's line: the faces standing
+// in for the described fonts have taller lines, which would clip the text.
+void fitLine(QLabel *label);
 
 struct ColumnLook {
     QFont font;
