@@ -9,10 +9,10 @@
 #include "cxtool/command.h"
 
 #include "text/gbk.h"
+#include "stores/sources.h"
 
 #include <QFile>
 #include <QHash>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <opencc/SimpleConverter.hpp>
@@ -29,22 +29,6 @@ const QString kSep[4] = {QStringLiteral("①"), QStringLiteral("②"), QStringLi
 // Where OpenCC's traditional form is replaced: the table files 沈 as the
 // traditional form of 沉, so that a lookup of 沈 finds the line of 沉.
 const QHash<QChar, QChar> kTraditionalOverrides = {{QChar(0x6C89), QChar(0x6C88)}};
-
-QByteArray readSource(const QString &path)
-{
-    if (path.endsWith(QLatin1String(".bz2"))) {
-        QProcess p;
-        p.start(QStringLiteral("bzip2"), {QStringLiteral("-dc"), path});
-        if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-            throw std::runtime_error("cannot decompress " + path.toStdString() + ": " +
-                                     p.readAllStandardError().toStdString());
-        return p.readAllStandardOutput();
-    }
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        throw std::runtime_error("cannot read " + path.toStdString());
-    return f.readAll();
-}
 
 QString firstExisting(const QStringList &candidates)
 {
@@ -78,7 +62,7 @@ struct Readings {
 QHash<char32_t, Readings> loadReadings(const QString &path)
 {
     QHash<char32_t, Readings> all;
-    const QList<QByteArray> lines = readSource(path).split('\n');
+    const QList<QByteArray> lines = cx::stores::readSource(path).split('\n');
     for (const QByteArray &raw : lines) {
         if (!raw.startsWith("U+"))
             continue;
@@ -109,7 +93,7 @@ QHash<char32_t, QString> loadWubi(const QString &path)
         double weight = 0;
     };
     QHash<char32_t, Best> best;
-    const QList<QByteArray> lines = readSource(path).split('\n');
+    const QList<QByteArray> lines = cx::stores::readSource(path).split('\n');
     bool body = false;
     for (const QByteArray &raw : lines) {
         const QByteArray line = raw.endsWith('\r') ? raw.chopped(1) : raw;
