@@ -2,7 +2,8 @@
 # Builds the fuzz harnesses with clang (libFuzzer, ASan, UBSan) and runs
 # each for a while on a copy of its seed corpus.
 #   tests/fuzz/run.sh [SECONDS] [HARNESS...]
-# SECONDS per harness (default 10); every harness when none is named. New
+# SECONDS per harness (default 10; a harness stops sooner after CX_FUZZ_RUNS
+# inputs when that is set); every harness when none is named. New
 # inputs go to $CX_FUZZ_WORK/<harness> (default build-fuzz/work), a crash or
 # leak to $CX_FUZZ_WORK/<harness>-crash-*; the script then fails.
 set -euo pipefail
@@ -13,7 +14,7 @@ work=${CX_FUZZ_WORK:-$build/work}
 seconds=${1:-10}
 shift || true
 harnesses=("$@")
-[ ${#harnesses[@]} -gt 0 ] || harnesses=(skinfile description connection jet searchinput convert sections)
+[ ${#harnesses[@]} -gt 0 ] || harnesses=(skinfile description connection jet searchinput convert sections strokemovie)
 
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
@@ -26,10 +27,11 @@ export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 export QT_QPA_PLATFORM=offscreen
 for h in "${harnesses[@]}"; do
   mkdir -p "$work/$h"
-  dict=()
-  [ -f "$here/$h.dict" ] && dict=(-dict="$here/$h.dict")
+  opts=()
+  [ -f "$here/$h.dict" ] && opts=(-dict="$here/$h.dict")
+  [ -n "${CX_FUZZ_RUNS:-}" ] && opts+=(-runs="$CX_FUZZ_RUNS")
   echo "fuzz: $h for ${seconds}s"
-  "$build/fuzz_$h" "$work/$h" "$here/corpus/$h" "${dict[@]}" \
+  "$build/fuzz_$h" "$work/$h" "$here/corpus/$h" "${opts[@]}" \
     -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2560 -max_len=65536 \
     -artifact_prefix="$work/$h-" -print_final_stats=1 2>"$work/$h.log" \
     || { tail -n 60 "$work/$h.log"; echo "fuzz: $h FAILED (log $work/$h.log)"; exit 1; }
