@@ -1,7 +1,7 @@
 #pragma once
 // The window set: one global instance per window class, created once at
-// start-up in a fixed order (app/windowset.cpp) and kept until the process
-// ends. A window unit that needs another window's members includes that
+// start-up in a fixed order (app/windowset.cpp) and kept until the event
+// loop ends. A window unit that needs another window's members includes that
 // window's header and uses its instance; code that only shows a window or
 // reaches a named control of it goes through the registry below, which also
 // holds windows whose unit it does not know.

@@ -87,6 +87,8 @@ int main(int argc, char **argv)
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     });
     const int code = app.exec();
+    cx::data::setBusySplash(nullptr);
+    destroyWindowSet();
     cx::app::trace(QStringLiteral("exit %1").arg(code));
     return code;
 }

@@ -11,6 +11,8 @@
 #include "windows/form9.h"
 #include "windows/form10.h"
 
+#include <utility>
+
 // A window joins the program with one line here, in its place of the order
 // TForm7, TForm1, TForm2, TForm4, TForm5, TForm6, TForm8, TForm9, TForm10.
 // build constructs the window (an error there ends start-up); the creation
@@ -28,4 +30,26 @@ std::vector<cx::app::WindowEntry> windowSet()
         {QStringLiteral("TForm9"), [] { return Form9 = new TForm9; }, [] { Form9->FormCreate(); }},
         {QStringLiteral("TForm10"), [] { return Form10 = new TForm10; }, [] { Form10->FormCreate(); }},
     };
+}
+
+namespace {
+template <typename Form>
+void destroy(Form *&form)
+{
+    // The global goes first so that nothing reaches a window being deleted.
+    delete std::exchange(form, nullptr);
+}
+} // namespace
+
+void destroyWindowSet()
+{
+    destroy(Form10);
+    destroy(Form9);
+    destroy(Form8);
+    destroy(Form6);
+    destroy(Form5);
+    destroy(Form4);
+    destroy(Form2);
+    destroy(Form1);
+    destroy(Form7);
 }

@@ -226,7 +226,12 @@ TForm1::TForm1(cx::data::QuerySlot &qry2, QWidget *parent)
     ApplicationEvents1->setObjectName(QStringLiteral("ApplicationEvents1"));
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The hook calls back into this window: it must stop before the
+    // window's parts are taken down.
+    delete ApplicationEvents1;
+}
 
 void TForm1::ds2DataChange()
 {

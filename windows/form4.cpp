@@ -194,6 +194,13 @@ TForm4::TForm4(cx::data::QuerySlot &qry3, QWidget *parent) : QWidget(parent), qr
         this, [this](QObject *target, QEvent *event) { return ApplicationEvents1Message(target, event); });
 }
 
+TForm4::~TForm4()
+{
+    // The hook calls back into this window: it must stop before the
+    // window's parts are taken down.
+    delete ApplicationEvents1;
+}
+
 void TForm4::buildIdiomPanel()
 {
     cx::data::DataSource *ds3 = &qry3.source;

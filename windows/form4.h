@@ -62,6 +62,7 @@ class TForm4 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm4(cx::data::QuerySlot &qry3, QWidget *parent = nullptr);
+    ~TForm4() override;
 
     cx::data::QuerySlot &qry3;
 

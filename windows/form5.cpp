@@ -334,7 +334,12 @@ TForm5::TForm5(cx::data::QuerySlot &qry1, QWidget *parent)
     ApplicationEvents1->setObjectName(QStringLiteral("ApplicationEvents1"));
 }
 
-TForm5::~TForm5() = default;
+TForm5::~TForm5()
+{
+    // The hook calls back into this window: it must stop before the
+    // window's parts are taken down.
+    delete ApplicationEvents1;
+}
 
 void TForm5::showEvent(QShowEvent *event)
 {

@@ -149,6 +149,13 @@ TForm6::TForm6(cx::data::QuerySlot &qry4, QWidget *parent) : QWidget(parent), qr
         this, [this](QObject *target, QEvent *event) { return ApplicationEvents1Message(target, event); });
 }
 
+TForm6::~TForm6()
+{
+    // The hook calls back into this window: it must stop before the
+    // window's parts are taken down.
+    delete ApplicationEvents1;
+}
+
 void TForm6::FlatButton1Click() { close(); }
 void TForm6::LumoButton1Click() { close(); }
 void TForm6::LumoButton4Click() { close(); }

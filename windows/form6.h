@@ -28,6 +28,7 @@ class TForm6 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm6(cx::data::QuerySlot &qry4, QWidget *parent = nullptr);
+    ~TForm6() override;
 
     cx::data::QuerySlot &qry4;
 

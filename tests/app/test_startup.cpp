@@ -16,6 +16,7 @@ namespace {
 struct Outcome {
     int exitCode = -1;
     QStringList trace;
+    QString errors; // what the program wrote to its error output
 };
 
 struct Install {
@@ -47,6 +48,7 @@ struct Install {
         EXPECT_TRUE(p.waitForFinished(60000)) << "the program did not end";
         Outcome r;
         r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+        r.errors = QString::fromLocal8Bit(p.readAllStandardError());
         QFile f(tracePath);
         if (f.open(QIODevice::ReadOnly))
             r.trace = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -100,6 +102,9 @@ TEST(StartUp, StepsRunInOrderAndTheMainWindowShowsLast)
                                  QStringLiteral("splash hidden"), QStringLiteral("shown TForm7"),
                                  QStringLiteral("exit 0")}));
     EXPECT_TRUE(r.trace.filter(QStringLiteral("box ")).isEmpty()) << "with every store present no box shows";
+    // The windows are gone before the application: the browser's page never
+    // outlives the profile the application takes down with it.
+    EXPECT_FALSE(r.errors.contains(QLatin1String("WebEnginePage still not deleted"))) << r.errors.toStdString();
 }
 
 TEST(StartUp, TheWordStoreIsLookedForBesideTheProgramNotInTheWorkingDirectory)
