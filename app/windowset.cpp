@@ -14,7 +14,8 @@
 #include <utility>
 
 // A window joins the program with one line here, in its place of the order
-// TForm7, TForm1, TForm2, TForm4, TForm5, TForm6, TForm8, TForm9, TForm10.
+// TForm7, TForm1, TForm2, TForm4, TForm5, TForm6, TForm8, TForm9, TForm10,
+// and one line in destroyWindowSet below, in the reverse place.
 // build constructs the window (an error there ends start-up); the creation
 // step does what the window does on creation besides being built.
 std::vector<cx::app::WindowEntry> windowSet()
